@@ -1,0 +1,16 @@
+// The payload store: numbered "TEXT" resources of this executable, each one complete
+// zlib stream. Entries are inflated whole into the caller's buffer and written in one go.
+#pragma once
+#include <windows.h>
+
+enum {
+    kLicenceCapacity = 65536,
+    kInstallBufferSize = 1048576,
+    kPackageBufferSize = 12582912,
+};
+
+bool InflatePayload(int resourceId, unsigned char* buffer, unsigned long capacity, unsigned long* length);
+int ExtractPayload(int resourceId, const char* fileName, unsigned char* buffer, unsigned long capacity,
+                   int readOnly, int hidden, const char* fullPath);
+int WritePayloadFile(const char* fileName, const unsigned char* data, unsigned long length,
+                     int readOnly, int hidden, const char* fullPath);
