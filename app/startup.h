@@ -2,12 +2,14 @@
 // entry 110, the modeless wizard, the message loop and teardown.
 #pragma once
 #include <windows.h>
+#include <cstddef>
 #include "app/setup_state.h"
 
 // The whole program; WinMain only forwards to it. Returns the process exit code.
 int SetupMain(HINSTANCE instance, HINSTANCE previousInstance);
 
-// True when the ANSI code page has characters of more than one byte.
+// True when the ANSI code page has characters of more than one byte; false when the
+// code page cannot be queried.
 bool IsDbcsCodePage();
 
 // Shortcut-name language from the code-page kind and the system language identifier.
@@ -15,3 +17,9 @@ ShortcutLanguage DeriveShortcutLanguage(bool dbcsCodePage, LANGID systemLanguage
 
 // isNt and legacyShell from a version record that GetVersionExA filled.
 void ApplyVersionInfo(const OSVERSIONINFOA& version, bool* isNt, bool* legacyShell);
+
+// Fills isNt, legacyShell, dbcsCodePage and shortcutLanguage from the running system.
+void DetectPlatform();
+
+// Allocator of the font buffer; tests replace it to make the allocation fail.
+extern void* (*g_allocateFontBuffer)(size_t size);
