@@ -31,6 +31,15 @@ struct GlyphCell {
 
 extern GlyphAtlas g_glyphAtlas;
 
+// The two GDI creations the atlas build depends on. They default to CreateBitmap and
+// CreateCompatibleDC; tests swap in wrappers that fail on a chosen call.
+struct GlyphGdi {
+    HBITMAP (WINAPI* createBitmap)(int width, int height, UINT planes, UINT bitsPerPixel,
+                                   const void* bits);
+    HDC (WINAPI* createCompatibleDc)(HDC reference);
+};
+extern GlyphGdi g_glyphGdi;
+
 // Builds the four sheets from the first 241,664 bytes of fontBuffer. On failure what was
 // created stays recorded; the caller releases it with ReleaseGlyphAtlas.
 bool BuildGlyphAtlas(const unsigned char* fontBuffer);
