@@ -157,6 +157,14 @@ TEST_F(MixedText, EmptyStringDrawsNothingAndLeavesTheDcAsItWas)
     SetBkMode(dc, TRANSPARENT);
     DrawMixedText(dc, 0, 0, "");
     EXPECT_EQ(TRANSPARENT, GetBkMode(dc));
+    // No string at all is taken as the empty one.
+    Canvas blank(20, 20, kFill);
+    DrawMixedText(blank.dc(), 0, 0, nullptr);
+    EXPECT_EQ("", FirstDifference(blank, untouched));
+    EXPECT_EQ(OPAQUE, GetBkMode(blank.dc()));
+    TextExtent none = MeasureMixedText(blank.dc(), nullptr);
+    EXPECT_EQ(0, none.width);
+    EXPECT_EQ(16, none.height);
 }
 
 TEST_F(MixedText, MeasuresGlyphsAsSixteenAndAsciiByItsOwnExtent)
