@@ -132,7 +132,8 @@ TEST(TypicalRun, SpeechRuntimeWasHandedToWindowsInstaller)
     DWORD attributes = GetFileAttributesA(package.c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << package;
     EXPECT_EQ(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), 0u) << package;
-    std::string installed = SpecialFolder(CSIDL_PROGRAM_FILES) + "\\Vaelk Speech Runtime Sample\\SapiSample.txt";
+    // The sample runtime is a 32-bit package, so it lands in the 32-bit Program Files.
+    std::string installed = SpecialFolder(CSIDL_PROGRAM_FILESX86) + "\\Vaelk Speech Runtime Sample\\SapiSample.txt";
     EXPECT_NE(GetFileAttributesA(installed.c_str()), INVALID_FILE_ATTRIBUTES) << installed << " not installed by msiexec";
 }
 
