@@ -105,6 +105,7 @@ DWORD EndAndWait(const PROCESS_INFORMATION &pi)
 
 TEST(SampleApplication, ShowsTheInterfaceLanguageFromTheIniBesideIt)
 {
+    SKIP_UNLESS_SAMPLE_PAYLOAD();
     std::string installed;
     ASSERT_EQ(InflateEntry(120, installed), Z_OK);
     // The configuration as the setup leaves it: the packed text plus its appended section.
@@ -142,6 +143,7 @@ TEST(SampleApplication, ShowsTheInterfaceLanguageFromTheIniBesideIt)
 
 TEST(SampleUninstaller, SaysWhatItIsAndExitsZero)
 {
+    SKIP_UNLESS_SAMPLE_PAYLOAD();
     ScratchFolder folder;
     ASSERT_NE(folder.path[0], 0);
     ASSERT_TRUE(WriteEntry(192, folder.File("MirelQuorthUnInstall.exe")));
