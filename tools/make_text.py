@@ -25,6 +25,10 @@ def in_setup_font(code):
     lead, trail = code[0], code[1]
     if not 0xA1 <= trail <= 0xFE:
         return False
+    try:
+        code.decode("gb2312")           # GBK additions inside these zones have blank cells
+    except UnicodeDecodeError:
+        return False
     return 0xA1 <= lead <= 0xA7 or (0xB0 <= lead <= 0xD7 and (lead, trail) <= (0xD7, 0xF9))
 
 

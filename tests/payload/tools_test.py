@@ -81,6 +81,8 @@ with tempfile.TemporaryDirectory() as d:
     level2 = bytes([0xD8, 0xA1]).decode("gbk")
     code, err, _ = convert(d, "\u554a" + level2 + "\n", "--encoding", "gbk", "--setup-font")
     check(code == 1 and "D8A1" in err, "level-2 hanzi accepted: exit %d, %r" % (code, err))
+    code, err, _ = convert(d, "\u2170\n", "--encoding", "gbk", "--setup-font")
+    check(code == 1 and "A2A1" in err, "GBK-only A2A1 accepted: exit %d, %r" % (code, err))
 
     # Configuration text rules.
     for text, ok in (("[UI_STR]\nFile=x\n", True), ("File=x\n[UI_STR]\n", False),
