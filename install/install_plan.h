@@ -17,6 +17,7 @@ struct ShortcutNames {
     const char* application;
     const char* uninstaller;
 };
+// English for 0 or less, Simplified Chinese (GBK) for 1, Traditional (Big5) for 2 or more.
 ShortcutNames ShortcutNamesFor(int shortcutLanguage);
 
 // 1 when every row was written and the sequence ran to its end, 0 otherwise.

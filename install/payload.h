@@ -2,6 +2,7 @@
 // zlib stream. Entries are inflated whole into the caller's buffer and written in one go.
 #pragma once
 #include <windows.h>
+#include <cstddef>
 
 enum {
     kLicenceCapacity = 65536,
@@ -14,3 +15,7 @@ int ExtractPayload(int resourceId, const char* fileName, unsigned char* buffer, 
                    int readOnly, int hidden, const char* fullPath);
 int WritePayloadFile(const char* fileName, const unsigned char* data, unsigned long length,
                      int readOnly, int hidden, const char* fullPath);
+
+// The heap allocation behind the installation's large scratch buffers (malloc; tests
+// replace it to make an allocation fail). Blocks are released with free().
+extern void* (*g_allocate)(size_t size);
