@@ -86,6 +86,8 @@ TEST_F(ConfigUpdateTest, FileThatCannotBeOpenedIsLeftAsItWasButMadeProtective)
     std::string after;
     ASSERT_TRUE(ReadBytes(ConfigPath(), &after));
     EXPECT_EQ(after, "UILanguage=1\r\n");
+    DWORD attributes = Attributes(ConfigPath());
+    EXPECT_EQ(attributes & kProtective, kProtective) << std::hex << attributes;
 }
 
 TEST_F(ConfigUpdateTest, InstallFolderTooLongForThePathTouchesNothing)
