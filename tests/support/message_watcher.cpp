@@ -35,6 +35,14 @@ MessageWatcher::MessageWatcher(std::vector<int> answers, int defaultAnswer)
 MessageWatcher::~MessageWatcher()
 {
     stop_ = true;
+    // The watcher reads window texts, which sends messages to this thread's windows (an
+    // owner or main dialog left open): answer those sent messages until it has stopped,
+    // leaving posted ones queued.
+    while (!finished_) {
+        MSG message;
+        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        Sleep(1);
+    }
     thread_.join();
 }
 
@@ -84,6 +92,7 @@ void MessageWatcher::Run()
         }
         Sleep(20);
     }
+    finished_ = true;
 }
 
 std::vector<SeenMessage> MessageWatcher::Seen()
