@@ -8,7 +8,7 @@
 #include "app/startup.h"
 #include "glyph/glyph_atlas.h"
 #include "res/resource.h"
-#include "support/message_watcher.h"
+#include "wizard_fixture.h"
 #include "ui/texts.h"
 
 TEST(StartupLanguage, DerivesShortcutLanguageFromCodePageAndSystemLanguage)
@@ -135,7 +135,7 @@ TEST(StartupRun, NoMemoryForFontShowsMessageWithoutOwnerAndExitsWithOne)
 {
     ResetSetupState();
     g_allocateFontBuffer = FailingAllocation;
-    MessageWatcher watcher;
+    PumpedWatcher watcher;
     int code = SetupMain(GetModuleHandleA(nullptr), nullptr);
     g_allocateFontBuffer = malloc;
     EXPECT_EQ(code, 1);
