@@ -21,6 +21,7 @@ build: deps $(BUILD)/x86_64/CMakeCache.txt $(BUILD)/i686/CMakeCache.txt
 	@echo "Built $(BUILD)/x86_64/MirelQuorthSetup.exe and $(BUILD)/i686/MirelQuorthSetup.exe"
 
 test: build
+	@sh tests/bench/check-artifact.sh i686-w64-mingw32-objdump $(BUILD)/i686/MirelQuorthSetup.exe
 	ctest --test-dir $(BUILD)/x86_64 --output-on-failure
 
 run: build
