@@ -4,63 +4,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shlobj.h>
-#include <shobjidl.h>
 #include <string>
+#include "support/shell_link.h"
 
-namespace {
-const char kInstallDir[] = "C:\\MirelQuorth";
-
-std::string SpecialFolder(int csidl)
-{
-    char path[MAX_PATH] = "";
-    LPITEMIDLIST list = nullptr;
-    if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, csidl, &list))) {
-        SHGetPathFromIDListA(list, path);
-        CoTaskMemFree(list);
-    }
-    return path;
-}
-
-struct LinkInfo {
-    bool loaded;
-    std::string path, description, workingDir, iconPath;
-};
-
-LinkInfo ReadLink(const std::string& file)
-{
-    LinkInfo info = {};
-    CoInitialize(nullptr);
-    IShellLinkA* link = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link)))) {
-        IPersistFile* persist = nullptr;
-        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)))) {
-            wchar_t wide[MAX_PATH];
-            MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, wide, MAX_PATH);
-            if (SUCCEEDED(persist->Load(wide, STGM_READ))) {
-                char buffer[MAX_PATH] = "";
-                int icon = 0;
-                info.loaded = true;
-                link->GetPath(buffer, MAX_PATH, nullptr, 0);
-                info.path = buffer;
-                buffer[0] = 0;
-                link->GetDescription(buffer, MAX_PATH);
-                info.description = buffer;
-                buffer[0] = 0;
-                link->GetWorkingDirectory(buffer, MAX_PATH);
-                info.workingDir = buffer;
-                buffer[0] = 0;
-                link->GetIconLocation(buffer, MAX_PATH, &icon);
-                info.iconPath = buffer;
-            }
-            persist->Release();
-        }
-        link->Release();
-    }
-    CoUninitialize();
-    return info;
-}
-}  // namespace
+static const char kInstallDir[] = "C:\\MirelQuorth";
 
 TEST(TypicalRun, EveryPlanFileIsInstalledWithItsAttributes)
 {
@@ -100,9 +47,9 @@ TEST(TypicalRun, ChosenLanguageIsRecordedInTheConfiguration)
 
 TEST(TypicalRun, ShortcutsPointAtTheInstalledFiles)
 {
-    std::string programs = SpecialFolder(CSIDL_PROGRAMS);
-    std::string desktop = SpecialFolder(CSIDL_DESKTOP);
-    std::string startup = SpecialFolder(CSIDL_STARTUP);
+    std::string programs = ShellFolder(CSIDL_PROGRAMS);
+    std::string desktop = ShellFolder(CSIDL_DESKTOP);
+    std::string startup = ShellFolder(CSIDL_STARTUP);
     ASSERT_FALSE(programs.empty());
     struct Expected {
         std::string link, target, description;
@@ -113,7 +60,7 @@ TEST(TypicalRun, ShortcutsPointAtTheInstalledFiles)
         {desktop + "\\Vaelk MirelQuorth.lnk", "C:\\MirelQuorth\\MirelQuorth.exe", "Vaelk MirelQuorth"},
     };
     for (const Expected& e : links) {
-        LinkInfo info = ReadLink(e.link);
+        LinkFields info = ReadLink(e.link);
         ASSERT_TRUE(info.loaded) << e.link;
         EXPECT_STRCASEEQ(info.path.c_str(), e.target.c_str()) << e.link;
         EXPECT_EQ(info.description, e.description) << e.link;
@@ -133,7 +80,7 @@ TEST(TypicalRun, SpeechRuntimeWasHandedToWindowsInstaller)
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << package;
     EXPECT_EQ(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), 0u) << package;
     // The sample runtime is a 32-bit package, so it lands in the 32-bit Program Files.
-    std::string installed = SpecialFolder(CSIDL_PROGRAM_FILESX86) + "\\Vaelk Speech Runtime Sample\\SapiSample.txt";
+    std::string installed = ShellFolder(CSIDL_PROGRAM_FILESX86) + "\\Vaelk Speech Runtime Sample\\SapiSample.txt";
     EXPECT_NE(GetFileAttributesA(installed.c_str()), INVALID_FILE_ATTRIBUTES) << installed << " not installed by msiexec";
 }
 

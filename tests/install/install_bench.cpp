@@ -22,21 +22,6 @@ ScratchFolder::ScratchFolder(const char* tag)
 
 ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
 
-void RemoveTree(const std::string& path)
-{
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileA(path.c_str());
-        return;
-    }
-    for (const std::string& name : ListFolder(path))
-        RemoveTree(path + "\\" + name);
-    RemoveDirectoryA(path.c_str());
-}
-
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool ReadBytes(const std::string& path, std::string* bytes)
@@ -64,22 +49,6 @@ void WriteBytes(const std::string& path, const std::string& bytes)
 }
 
 DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
-
-std::vector<std::string> ListFolder(const std::string& path)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        std::string name = found.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
 
 std::string InflatedEntry(int resourceId)
 {
@@ -157,45 +126,4 @@ MainDialog::~MainDialog()
 {
     DestroyWindow(dialog_);
     g_setup.mainDialog = nullptr;
-}
-
-LinkFields ReadLink(const std::string& linkPath)
-{
-    LinkFields fields = {};
-    CoInitialize(nullptr);
-    IShellLinkA* link = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link)))) {
-        IPersistFile* file = nullptr;
-        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            WCHAR wide[MAX_PATH];
-            MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide, MAX_PATH);
-            if (SUCCEEDED(file->Load(wide, STGM_READ))) {
-                fields.loaded = true;
-                char text[MAX_PATH] = "";
-                link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH);
-                fields.path = text;
-                text[0] = 0;
-                link->GetDescription(text, sizeof text);
-                fields.description = text;
-                text[0] = 0;
-                link->GetWorkingDirectory(text, sizeof text);
-                fields.workingDir = text;
-                text[0] = 0;
-                link->GetIconLocation(text, sizeof text, &fields.iconIndex);
-                fields.iconPath = text;
-            }
-            file->Release();
-        }
-        link->Release();
-    }
-    CoUninitialize();
-    return fields;
-}
-
-std::string ShellFolder(int csidl)
-{
-    char path[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
-    return path;
 }

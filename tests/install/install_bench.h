@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <string>
 #include <vector>
+#include "support/file_tree.h"
+#include "support/shell_link.h"
 
 // A fresh empty folder, removed with everything in it (protective attributes included).
 class ScratchFolder {
@@ -18,13 +20,10 @@ private:
     std::string path_;
 };
 
-void RemoveTree(const std::string& path);
 bool FileExists(const std::string& path);
 bool ReadBytes(const std::string& path, std::string* bytes);
 void WriteBytes(const std::string& path, const std::string& bytes);
 DWORD Attributes(const std::string& path);
-// Names of the entries in a folder (without "." and "..").
-std::vector<std::string> ListFolder(const std::string& path);
 
 // The inflated bytes of a payload entry, read straight through zlib.
 std::string InflatedEntry(int resourceId);
@@ -57,16 +56,3 @@ private:
     HWND dialog_;
 };
 
-// Shell-link fields read back through IShellLinkA and IPersistFile::Load.
-struct LinkFields {
-    bool loaded;
-    std::string path;
-    std::string description;
-    std::string workingDir;
-    std::string iconPath;
-    int iconIndex;
-};
-LinkFields ReadLink(const std::string& linkPath);
-
-// The special folder as the shell reports it.
-std::string ShellFolder(int csidl);
