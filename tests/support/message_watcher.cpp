@@ -2,7 +2,7 @@
 #include "support/message_watcher.h"
 
 namespace {
-const char kMessageCaption[] = "Pendaric Install Message";
+const wchar_t kMessageCaption[] = L"Pendaric Install Message";
 
 struct FindContext {
     DWORD processId;
@@ -16,9 +16,11 @@ BOOL CALLBACK FindBox(HWND window, LPARAM lParam)
     GetWindowThreadProcessId(window, &pid);
     if (pid != context->processId || !IsWindowVisible(window))
         return TRUE;
-    char caption[64] = "";
-    GetWindowTextA(window, caption, sizeof caption);
-    if (lstrcmpA(caption, kMessageCaption) == 0) {
+    // InternalGetWindowText reads the stored caption without sending WM_GETTEXT, so the
+    // search never waits on the test thread, which may be busy or joining this thread.
+    wchar_t caption[64] = L"";
+    InternalGetWindowText(window, caption, 64);
+    if (lstrcmpW(caption, kMessageCaption) == 0) {
         context->found = window;
         return FALSE;
     }
@@ -35,14 +37,6 @@ MessageWatcher::MessageWatcher(std::vector<int> answers, int defaultAnswer)
 MessageWatcher::~MessageWatcher()
 {
     stop_ = true;
-    // The watcher reads window texts, which sends messages to this thread's windows (an
-    // owner or main dialog left open): answer those sent messages until it has stopped,
-    // leaving posted ones queued.
-    while (!finished_) {
-        MSG message;
-        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        Sleep(1);
-    }
     thread_.join();
 }
 
@@ -92,7 +86,6 @@ void MessageWatcher::Run()
         }
         Sleep(20);
     }
-    finished_ = true;
 }
 
 std::vector<SeenMessage> MessageWatcher::Seen()

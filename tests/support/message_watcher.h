@@ -36,7 +36,6 @@ private:
     std::deque<int> answers_;
     int defaultAnswer_;
     std::atomic<bool> stop_{false};
-    std::atomic<bool> finished_{false};  // Run has returned
     std::mutex mutex_;
     std::vector<SeenMessage> seen_;
     std::thread thread_;

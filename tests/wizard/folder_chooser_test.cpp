@@ -3,6 +3,7 @@
 #include "wizard_fixture.h"
 #include <direct.h>
 #include <dlgs.h>
+#include <thread>
 
 namespace {
 struct ChooserVisit {

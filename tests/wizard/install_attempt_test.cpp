@@ -1,6 +1,9 @@
 // Agree/Install: entering or creating the install folder, the message and unchanged
 // state when that fails, the Back rule while installing, and one successful attempt.
 #include "wizard_fixture.h"
+#include "support/file_tree.h"
+#include "support/shell_link.h"
+#include <shlobj.h>
 #include <direct.h>
 #include "ui/texts.h"
 
@@ -48,7 +51,7 @@ protected:
     // Next on the current page with a path that cannot be created; returns what was shown.
     std::vector<SeenMessage> FailedAttempt()
     {
-        PumpedWatcher watcher;
+        MessageWatcher watcher;
         Command(IDC_NEXT);
         return watcher.Seen();
     }
@@ -119,6 +122,8 @@ TEST_F(InstallAttemptTest, BackFromInstallingShowsTheFolderLayoutWithBack)
 TEST_F(InstallAttemptTest, SuccessfulAttemptRecordsChoicesHidesButtonsAndEndsTheWizard)
 {
     std::string folder = TempPath("install");
+    // Wine reuses process ids, so a folder of this name may hold an earlier run's files.
+    RemoveTree(folder);
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << "error " << GetLastError();
     SetPath(folder);
     CheckDlgButton(dialog, IDC_OPT_DESKTOP, BST_UNCHECKED);
@@ -128,7 +133,7 @@ TEST_F(InstallAttemptTest, SuccessfulAttemptRecordsChoicesHidesButtonsAndEndsThe
     GoToPage(kPageLicence);
     {
         // Answers every box with Cancel, so the speech runtime is refused.
-        PumpedWatcher watcher({}, IDCANCEL);
+        MessageWatcher watcher({}, IDCANCEL);
         Command(IDC_NEXT);
     }
     EXPECT_EQ(g_setup.page, kPageExit);
@@ -139,4 +144,10 @@ TEST_F(InstallAttemptTest, SuccessfulAttemptRecordsChoicesHidesButtonsAndEndsThe
     for (int id : {IDC_NEXT, IDC_BACK, IDCANCEL, IDC_WAIT_LABEL})
         EXPECT_FALSE(Visible(id)) << "control " << id;
     EXPECT_EQ(lstrcmpiA(CurrentDirectory().c_str(), folder.c_str()), 0) << CurrentDirectory();
+
+    // The real installation ran: remove its folder and shortcuts again.
+    SetCurrentDirectoryA("C:\\");
+    RemoveTree(folder);
+    RemoveTree(ShellFolder(CSIDL_PROGRAMS) + "\\Vaelk MirelQuorth");
+    RemoveTree(ShellFolder(CSIDL_STARTUP) + "\\Vaelk MirelQuorth.lnk");
 }

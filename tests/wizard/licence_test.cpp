@@ -127,7 +127,7 @@ TEST_F(WizardTest, NoMemoryForLicenceStopsThePageAndTheNextVisitLoads)
     allocationsLeft = 0;
     g_allocateLicenceBuffer = LimitedAllocation;
     {
-        PumpedWatcher watcher;
+        MessageWatcher watcher;
         Command(IDC_NEXT);
         std::vector<SeenMessage> seen = watcher.Seen();
         ASSERT_EQ(seen.size(), 1u);
@@ -162,7 +162,7 @@ TEST_F(WizardTest, RetryAfterEnglishLoadFailedAddsNoDuplicateChineseLines)
     allocationsLeft = 1;  // the Chinese text loads, the English one finds no memory
     g_allocateLicenceBuffer = LimitedAllocation;
     {
-        PumpedWatcher watcher;
+        MessageWatcher watcher;
         GoToPage(kPageLicence);
         EXPECT_EQ(watcher.Seen().size(), 1u);
     }

@@ -135,7 +135,7 @@ TEST(StartupRun, NoMemoryForFontShowsMessageWithoutOwnerAndExitsWithOne)
 {
     ResetSetupState();
     g_allocateFontBuffer = FailingAllocation;
-    PumpedWatcher watcher;
+    MessageWatcher watcher;
     int code = SetupMain(GetModuleHandleA(nullptr), nullptr);
     g_allocateFontBuffer = malloc;
     EXPECT_EQ(code, 1);

@@ -4,42 +4,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
-#include <atomic>
 #include <cstdlib>
-#include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 #include "app/setup_state.h"
 #include "res/resource.h"
 #include "support/message_watcher.h"
 #include "ui/wizard.h"
-
-// A MessageWatcher that is ended while this thread keeps pumping: the watcher's thread
-// reads window captions, which for this thread's windows waits on this thread, so a
-// plain join while the wizard exists could wait forever.
-class PumpedWatcher {
-public:
-    explicit PumpedWatcher(std::vector<int> answers = {}, int defaultAnswer = IDOK)
-        : watcher_(new MessageWatcher(answers, defaultAnswer))
-    {
-    }
-    ~PumpedWatcher()
-    {
-        std::atomic<bool> done(false);
-        std::thread stopper([this, &done] {
-            watcher_.reset();
-            done = true;
-        });
-        while (!done)
-            PumpMessages(10);
-        stopper.join();
-    }
-    std::vector<SeenMessage> Seen() { return watcher_->Seen(); }
-
-private:
-    std::unique_ptr<MessageWatcher> watcher_;
-};
 
 class WizardTest : public ::testing::Test {
 protected:
