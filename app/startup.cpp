@@ -13,8 +13,6 @@
 #include <cstdlib>
 #include <cstring>
 
-void* (*g_allocateFontBuffer)(size_t size) = malloc;
-
 static_assert(sizeof(OSVERSIONINFOA) == 148, "GetVersionExA takes the 148-byte record");
 
 bool IsDbcsCodePage()
@@ -57,7 +55,7 @@ void DetectPlatform()
 // stores the exit code in *exitCode and returns 0 (the atlas is released already).
 static int LoadGlyphFont(int* exitCode)
 {
-    unsigned char* fontBuffer = static_cast<unsigned char*>(g_allocateFontBuffer(kFontBufferSize));
+    unsigned char* fontBuffer = static_cast<unsigned char*>(g_allocate(kFontBufferSize));
     if (!fontBuffer) {
         ShowMessage(kMsgNoMemory, kEnNoMemory, kButtonsOk, nullptr);
         *exitCode = 1;

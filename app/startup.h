@@ -20,6 +20,3 @@ void ApplyVersionInfo(const OSVERSIONINFOA& version, bool* isNt, bool* legacyShe
 
 // Fills isNt, legacyShell, dbcsCodePage and shortcutLanguage from the running system.
 void DetectPlatform();
-
-// Allocator of the font buffer; tests replace it to make the allocation fail.
-extern void* (*g_allocateFontBuffer)(size_t size);

@@ -16,6 +16,7 @@ int ExtractPayload(int resourceId, const char* fileName, unsigned char* buffer, 
 int WritePayloadFile(const char* fileName, const unsigned char* data, unsigned long length,
                      int readOnly, int hidden, const char* fullPath);
 
-// The heap allocation behind the installation's large scratch buffers (malloc; tests
-// replace it to make an allocation fail). Blocks are released with free().
+// The heap allocation behind every one-operation buffer the payload is inflated into
+// (font, licence texts, installation, speech-runtime package): malloc; tests replace it
+// to make an allocation fail. Blocks are released with free().
 extern void* (*g_allocate)(size_t size);

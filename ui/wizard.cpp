@@ -18,7 +18,6 @@
 #include <direct.h>
 
 int licenceLoaded = 0;
-void* (*g_allocateLicenceBuffer)(size_t size) = malloc;
 
 enum {
     kMaxLicenceLines = 500,
@@ -70,7 +69,7 @@ int AddLicenceLines(HWND list, char* text)
 // by line into the Chinese list. Returns 1 on success, 0 when the load stopped.
 static int LoadLicenceText(HWND dialog, int resourceId)
 {
-    char* text = static_cast<char*>(g_allocateLicenceBuffer(kLicenceCapacity));
+    char* text = static_cast<char*>(g_allocate(kLicenceCapacity));
     if (!text) {
         ShowMessage(kMsgNoMemory, kEnNoMemory, kButtonsOk, g_setup.mainDialog);
         return 0;

@@ -20,6 +20,3 @@ int EnterInstallFolder(const char* path);
 int PointerTarget(const RECT& window, POINT pointer, POINT* target);
 
 extern int licenceLoaded;
-
-// Allocator of the licence text buffers; tests replace it to make an allocation fail.
-extern void* (*g_allocateLicenceBuffer)(size_t size);

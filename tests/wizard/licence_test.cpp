@@ -125,7 +125,7 @@ TEST_F(WizardTest, NoMemoryForLicenceStopsThePageAndTheNextVisitLoads)
     GoToPage(kPageLanguage);
     ShowWindow(Item(IDC_BACK), SW_HIDE);  // shows whether the Back rule ran
     allocationsLeft = 0;
-    g_allocateLicenceBuffer = LimitedAllocation;
+    g_allocate = LimitedAllocation;
     {
         MessageWatcher watcher;
         Command(IDC_NEXT);
@@ -142,7 +142,7 @@ TEST_F(WizardTest, NoMemoryForLicenceStopsThePageAndTheNextVisitLoads)
     EXPECT_FALSE(Visible(IDC_LICENCE_ZH));
     EXPECT_FALSE(Visible(IDC_BACK)) << "the Back rule ran after a failed load";
 
-    g_allocateLicenceBuffer = malloc;
+    g_allocate = malloc;
     Command(IDC_ENGLISH_CHECK);
     EXPECT_EQ(licenceLoaded, 1);
     EXPECT_TRUE(Visible(IDC_LICENCE_EN));
@@ -160,14 +160,14 @@ TEST_F(WizardTest, RetryAfterEnglishLoadFailedAddsNoDuplicateChineseLines)
     ASSERT_GT(lineCount, 0u);
 
     allocationsLeft = 1;  // the Chinese text loads, the English one finds no memory
-    g_allocateLicenceBuffer = LimitedAllocation;
+    g_allocate = LimitedAllocation;
     {
         MessageWatcher watcher;
         GoToPage(kPageLicence);
         EXPECT_EQ(watcher.Seen().size(), 1u);
     }
     EXPECT_EQ(licenceLoaded, 0);
-    g_allocateLicenceBuffer = malloc;
+    g_allocate = malloc;
     Command(IDC_ENGLISH_CHECK);
     EXPECT_EQ(licenceLoaded, 1);
     EXPECT_EQ(ListLines(Item(IDC_LICENCE_ZH)).size(), lineCount);

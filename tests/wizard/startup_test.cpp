@@ -6,6 +6,7 @@
 #include <cstring>
 #include "app/setup_state.h"
 #include "app/startup.h"
+#include "install/payload.h"
 #include "glyph/glyph_atlas.h"
 #include "res/resource.h"
 #include "wizard_fixture.h"
@@ -134,10 +135,10 @@ void CALLBACK ObserveAndEnd(HWND, UINT, UINT_PTR timer, DWORD)
 TEST(StartupRun, NoMemoryForFontShowsMessageWithoutOwnerAndExitsWithOne)
 {
     ResetSetupState();
-    g_allocateFontBuffer = FailingAllocation;
+    g_allocate = FailingAllocation;
     MessageWatcher watcher;
     int code = SetupMain(GetModuleHandleA(nullptr), nullptr);
-    g_allocateFontBuffer = malloc;
+    g_allocate = malloc;
     EXPECT_EQ(code, 1);
     EXPECT_EQ(requestedFontSize, 307200u);
     std::vector<SeenMessage> seen = watcher.Seen();
@@ -153,11 +154,11 @@ TEST(StartupRun, RunsWizardUntilPageIsExitThenTearsDown)
 {
     ResetSetupState();
     observed = RunObservation();
-    g_allocateFontBuffer = ZeroedAllocation;
+    g_allocate = ZeroedAllocation;
     UINT_PTR timer = SetTimer(nullptr, 0, 300, ObserveAndEnd);
     ASSERT_NE(timer, 0u);
     int code = SetupMain(GetModuleHandleA(nullptr), nullptr);
-    g_allocateFontBuffer = malloc;
+    g_allocate = malloc;
     KillTimer(nullptr, timer);
 
     EXPECT_EQ(code, 0);

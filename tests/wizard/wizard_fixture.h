@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 #include "app/setup_state.h"
+#include "install/payload.h"
 #include "res/resource.h"
 #include "support/message_watcher.h"
 #include "ui/wizard.h"
@@ -31,7 +32,7 @@ protected:
 
     void TearDown() override
     {
-        g_allocateLicenceBuffer = malloc;
+        g_allocate = malloc;
         if (dialog)
             DestroyWindow(dialog);
         SetCurrentDirectoryA(savedDirectory_);
